@@ -1,0 +1,239 @@
+#include "merge/contents_merger.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+#include "framework/byte_search.h"
+#include "framework/replace_file.h"
+#include "merge/line_search.h"
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kBaseMarker = ":Base ";
+
+// The bytes of the master file, exactly as many as were read.
+struct MasterBuffer {
+  std::unique_ptr<char[]> data;
+  std::size_t size = 0;
+};
+
+enum class ReadResult { kRead, kNotOpened, kFailed };
+
+ReadResult ReadWholeFile(const std::string& name, MasterBuffer* master) {
+  CFile file;
+  if (!file.Open(name, CFile::modeRead | CFile::shareDenyRead)) {
+    return ReadResult::kNotOpened;
+  }
+  // The length is only a first guess: the file is read to its end, and a
+  // pipe has no length at all. One byte more than the length shows the end
+  // without a second buffer.
+  std::uint64_t length = 0;
+  if (!file.GetLength(&length)) {
+    length = 64 * 1024 - 1;
+  }
+  if (length >= SIZE_MAX / 2) {
+    return ReadResult::kFailed;
+  }
+  std::size_t capacity = static_cast<std::size_t>(length) + 1;
+  master->data.reset(new (std::nothrow) char[capacity]);
+  if (!master->data) {
+    return ReadResult::kFailed;
+  }
+  for (;;) {
+    std::size_t got = 0;
+    if (!file.Read(master->data.get() + master->size, capacity - master->size,
+                   &got)) {
+      return ReadResult::kFailed;
+    }
+    master->size += got;
+    if (master->size < capacity) {
+      break;
+    }
+    // Still more to come: a pipe, or a file that grew since its length was
+    // taken.
+    if (capacity >= SIZE_MAX / 3) {
+      return ReadResult::kFailed;
+    }
+    const std::size_t larger = capacity + capacity / 2;
+    std::unique_ptr<char[]> grown(new (std::nothrow) char[larger]);
+    if (!grown) {
+      return ReadResult::kFailed;
+    }
+    std::copy(master->data.get(), master->data.get() + master->size,
+              grown.get());
+    master->data = std::move(grown);
+    capacity = larger;
+  }
+  return file.Close() ? ReadResult::kRead : ReadResult::kFailed;
+}
+
+}  // namespace
+
+std::string DeriveModuleName(const std::string& input,
+                             const LeadByteTable* lead) {
+  std::size_t dot = FindChar(input, '.', lead);
+  if (dot == kNotFound) {
+    dot = input.size();
+  }
+  const std::size_t slash = ReverseFindChar(input, '\\', lead);
+  const std::size_t begin = slash == kNotFound ? 0 : slash + 1;
+  if (dot < begin) {
+    return std::string();
+  }
+  return input.substr(begin, dot - begin);
+}
+
+CContentsMerger::CContentsMerger()
+    : m_bLogOpen(false), m_bLogFailed(false), m_pLeadBytes(SystemLeadBytes()) {}
+
+CContentsMerger::~CContentsMerger() {
+  if (m_bLogOpen) {
+    m_logFile.Close();
+  }
+}
+
+void CContentsMerger::WriteLog(std::initializer_list<std::string_view> entry) {
+  if (!m_bLogOpen || m_bLogFailed) {
+    return;
+  }
+  if (m_logFile.Write(entry.begin(), entry.size())) {
+    return;
+  }
+  m_bLogFailed = true;
+  const std::string_view error[] = {"ERROR=Failed to write file [",
+                                    m_strLogFile, "]", kCrLf};
+  m_logFile.Write(error, std::size(error));
+}
+
+int CContentsMerger::ContainsLine(const char* data, std::size_t length,
+                                  std::string text) {
+  const std::string_view buffer(data, length);
+  int result = 0;
+  for (LineSpan line = FindLineContaining(buffer, 0, text, m_pLeadBytes);
+       line.Found();
+       line = FindLineContaining(buffer, line.end, text, m_pLeadBytes)) {
+    result = 1;
+    WriteLog({"Found=", text, kCrLf});
+    WriteLog({"FoundInLine=", buffer.substr(line.begin, line.end - line.begin)});
+  }
+  return result;
+}
+
+int CContentsMerger::Merge(std::string output, std::string input,
+                           std::string merge, std::string section,
+                           std::string log) {
+  m_bLogOpen = false;
+  m_bLogFailed = false;
+  m_strLogFile = log;
+  if (!log.empty() &&
+      m_logFile.Open(log, CFile::modeWrite | CFile::shareDenyWrite |
+                              CFile::modeCreate)) {
+    m_bLogOpen = true;
+  }
+  WriteLog({"[LOG]", kCrLf});
+  WriteLog({"InputFile=", input, kCrLf});
+  WriteLog({"OutputFile=", output, kCrLf});
+  WriteLog({"MergeFile=", merge, kCrLf});
+  WriteLog({"FindString=", section, kCrLf});
+
+  int outcome;
+  try {
+    outcome = Splice(output, input, merge, section);
+  } catch (const std::bad_alloc&) {
+    // Only the small strings of the run are left to fail here; the output
+    // has not been touched.
+    WriteLog({"ERROR=Failed to read file [", merge, "]", kCrLf});
+    outcome = kMergeFailed;
+  }
+  // A run whose log broke down must not pass for a success.
+  if (outcome == kOutputWritten && m_bLogFailed) {
+    outcome = kMergeFailed;
+  }
+  return outcome;
+}
+
+int CContentsMerger::Splice(const std::string& output, const std::string& input,
+                            const std::string& merge,
+                            const std::string& section) {
+  MasterBuffer master;
+  switch (ReadWholeFile(merge, &master)) {
+  case ReadResult::kNotOpened:
+    WriteLog({"ERROR=Failed to open file [", merge, "]", kCrLf});
+    return kMergeFileNotOpened;
+  case ReadResult::kFailed:
+    WriteLog({"ERROR=Failed to read file [", merge, "]", kCrLf});
+    return kMergeFailed;
+  case ReadResult::kRead:
+    break;
+  }
+  // From here on the master file is closed, so the output may name it.
+  const std::string_view data(master.data.get(), master.size);
+
+  const std::string module = DeriveModuleName(input, m_pLeadBytes);
+  const std::string indexLine =
+      ":Index " + module + "=" + module + ".hlp" + std::string(kCrLf);
+  WriteLog({"AddLine1=", indexLine, kCrLf});
+  const std::string includeLine =
+      ":include " + module + ".cnt" + std::string(kCrLf);
+  WriteLog({"AddLine2=", includeLine, kCrLf});
+
+  const bool indexDone = ContainsLine(data.data(), data.size(), indexLine);
+  const bool includeDone = ContainsLine(data.data(), data.size(), includeLine);
+
+  // Each line goes after the first master line that calls for it; when one
+  // line calls for both, the index line comes first.
+  const LineSpan baseLine = indexDone ? LineSpan()
+                                      : FindLineContaining(data, 0, kBaseMarker,
+                                                           m_pLeadBytes);
+  const LineSpan sectionLine =
+      includeDone ? LineSpan()
+                  : FindLineContaining(data, 0, section, m_pLeadBytes);
+  struct Insertion {
+    LineSpan after;
+    std::string_view line;
+    const char* logKey;
+    const char* logDone;
+  };
+  std::vector<Insertion> insertions;
+  if (baseLine.Found()) {
+    insertions.push_back(
+        {baseLine, indexLine, "Add_BaseLine=", "Add_Base=TRUE"});
+  }
+  if (sectionLine.Found()) {
+    insertions.push_back(
+        {sectionLine, includeLine, "Add_SectionLine=", "Add_Section=TRUE"});
+  }
+  std::stable_sort(insertions.begin(), insertions.end(),
+                   [](const Insertion& a, const Insertion& b) {
+                     return a.after.end < b.after.end;
+                   });
+
+  // The output is the master's own bytes with the lines between them,
+  // written without a second full-size copy.
+  std::vector<std::string_view> pieces;
+  std::size_t copied = 0;
+  for (const Insertion& insertion : insertions) {
+    WriteLog({insertion.logKey, data.substr(insertion.after.begin,
+                                            insertion.after.end -
+                                                insertion.after.begin)});
+    WriteLog({insertion.logDone, kCrLf});
+    pieces.push_back(data.substr(copied, insertion.after.end - copied));
+    pieces.push_back(insertion.line);
+    copied = insertion.after.end;
+  }
+  pieces.push_back(data.substr(copied));
+
+  CReplaceFile outputFile;
+  if (!outputFile.Open(output)) {
+    WriteLog({"ERROR=Failed to open file [", output, "]", kCrLf});
+    return kOutputNotOpened;
+  }
+  if (!outputFile.Replace(pieces.data(), pieces.size())) {
+    WriteLog({"ERROR=Failed to write file [", output, "]", kCrLf});
+    return kMergeFailed;
+  }
+  return kOutputWritten;
+}
