@@ -1,5 +1,6 @@
 #include "merge/contents_merger.h"
 
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,10 @@ LeadByteTable ShiftJis() {
 }
 
 const LeadByteTable kShiftJis = ShiftJis();
+
+bool CreateDirectory(const std::string& path) {
+  return std::filesystem::create_directory(path);
+}
 
 TEST(DeriveModuleNameTest, FromLastBackslashToFirstDot) {
   struct Case {
@@ -222,6 +227,107 @@ TEST(ContentsMergerTest, EmptyModuleNameGivesEmptyLines) {
   EXPECT_NE(std::string::npos,
             run.log.find("AddLine1=:Index =.hlp\r\n\r\nAddLine2=:include "
                          ".cnt\r\n\r\n"));
+}
+
+TEST(ContentsMergerTest, FilesThatCannotBeOpenedEndTheRun) {
+  struct Case {
+    const char* name;
+    std::string merge;
+    std::string output;
+    std::string log;
+    int outcome;
+    std::string lastEntry;  // "" when no log is expected
+  };
+  const Case kCases[] = {
+      {"missing merge file", "none.cnt", "Out.cnt", "run.log",
+       kMergeFileNotOpened,
+       "FindString=S\r\nERROR=Failed to open file [{dir}/none.cnt]\r\n"},
+      {"merge file is a directory", "sub", "Out.cnt", "run.log",
+       kMergeFileNotOpened,
+       "FindString=S\r\nERROR=Failed to open file [{dir}/sub]\r\n"},
+      {"output in a missing directory", "Master.cnt", "none/Out.cnt", "run.log",
+       kOutputNotOpened,
+       "Add_Base=TRUE\r\nERROR=Failed to open file [{dir}/none/Out.cnt]\r\n"},
+      {"output is a directory", "Master.cnt", "sub", "run.log",
+       kOutputNotOpened,
+       "Add_Base=TRUE\r\nERROR=Failed to open file [{dir}/sub]\r\n"},
+      {"output is the open run log", "Master.cnt", "run.log", "run.log",
+       kOutputNotOpened,
+       "Add_Base=TRUE\r\nERROR=Failed to open file [{dir}/run.log]\r\n"},
+      {"log in a missing directory", "Master.cnt", "Out.cnt", "none/run.log",
+       kOutputWritten, ""},
+      {"log is a directory", "Master.cnt", "Out.cnt", "sub", kOutputWritten,
+       ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    WriteBytes(dir.Path("Master.cnt"), ":Base M\r\n");
+    ASSERT_TRUE(CreateDirectory(dir.Path("sub")));
+    int outcome;
+    {
+      CContentsMerger merger;
+      outcome = merger.Merge(dir.Path(c.output), "M.hlp", dir.Path(c.merge),
+                             "S", dir.Path(c.log));
+    }
+    EXPECT_EQ(c.outcome, outcome);
+    const bool written = c.outcome == kOutputWritten;
+    EXPECT_EQ(written, FileExists(dir.Path("Out.cnt")));
+    if (written) {
+      EXPECT_EQ(":Base M\r\n:Index M=M.hlp\r\n", ReadBytes(dir.Path("Out.cnt")));
+    }
+    if (c.lastEntry.empty()) {
+      EXPECT_EQ("Master.cnt\nOut.cnt\nsub\n", ListDir(dir.path()));
+      continue;
+    }
+    std::string last = c.lastEntry;
+    last.replace(last.find("{dir}"), 5, dir.path());
+    const std::string log = ReadBytes(dir.Path("run.log"));
+    ASSERT_GE(log.size(), last.size());
+    EXPECT_EQ(last, log.substr(log.size() - last.size()));
+  }
+}
+
+TEST(ContentsMergerTest, WithoutALogTheMergeStillRuns) {
+  ScratchDir dir;
+  WriteBytes(dir.Path("Master.cnt"), ":Base M\r\n");
+  CContentsMerger merger;
+  EXPECT_EQ(kOutputWritten, merger.Merge(dir.Path("Out.cnt"), "M.hlp",
+                                         dir.Path("Master.cnt"), "", ""));
+  EXPECT_EQ(":Base M\r\n:Index M=M.hlp\r\n:include M.cnt\r\n",
+            ReadBytes(dir.Path("Out.cnt")));
+  EXPECT_EQ("Master.cnt\nOut.cnt\n", ListDir(dir.path()));
+}
+
+TEST(ContentsMergerTest, AnExistingLogIsRewrittenNotAppended) {
+  ScratchDir dir;
+  WriteBytes(dir.Path("run.log"), std::string(4096, 'x'));
+  const MergeRun run = RunMerge(dir, "", "Motor", "", nullptr);
+  EXPECT_EQ(Header(dir, "Motor", "") + kMotorLines, run.log);
+}
+
+TEST(ContentsMergerTest, OutputMayNameTheMasterFile) {
+  ScratchDir dir;
+  WriteBytes(dir.Path("Master.cnt"), ":Base M\n1 S\n");
+  CContentsMerger merger;
+  EXPECT_EQ(kOutputWritten,
+            merger.Merge(dir.Path("Master.cnt"), "M", dir.Path("Master.cnt"),
+                         "S", ""));
+  EXPECT_EQ(":Base M\n:Index M=M.hlp\r\n1 S\n:include M.cnt\r\n",
+            ReadBytes(dir.Path("Master.cnt")));
+}
+
+TEST(ContentsMergerTest, MergeFileNamedLikeTheLogReadsTheLogSoFar) {
+  ScratchDir dir;
+  const std::string log = dir.Path("run.log");
+  CContentsMerger merger;
+  EXPECT_EQ(kOutputWritten,
+            merger.Merge(dir.Path("Out.cnt"), "M", log, "FindString", log));
+  const std::string header = "[LOG]\r\nInputFile=M\r\nOutputFile=" +
+                             dir.Path("Out.cnt") + "\r\nMergeFile=" + log +
+                             "\r\n";
+  EXPECT_EQ(header + "FindString=FindString\r\n:include M.cnt\r\n",
+            ReadBytes(dir.Path("Out.cnt")));
 }
 
 }  // namespace
