@@ -73,6 +73,7 @@ TEST(FileTest, AWriterKeepsOtherWritersOutButLetsReadersIn) {
   std::size_t got = 0;
   ASSERT_TRUE(reader.Read(buffer, sizeof buffer, &got));
   EXPECT_EQ("[LOG]\r\n", std::string(buffer, got));
+  ASSERT_TRUE(reader.Close());  // on Windows it keeps other readers out
   CReplaceFile output;
   EXPECT_FALSE(output.Open(dir.Path("run.log")));
   EXPECT_EQ("[LOG]\r\n", ReadBytes(dir.Path("run.log")));
