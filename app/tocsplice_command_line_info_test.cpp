@@ -23,7 +23,8 @@ struct Record {
   const char* log;
 };
 
-void ExpectRecord(const Record& expected, const CTocspliceCommandLineInfo& info) {
+void ExpectRecord(const Record& expected,
+                  const CTocspliceCommandLineInfo& info) {
   EXPECT_EQ(expected.silent, info.m_bSilent);
   EXPECT_EQ(expected.output, info.m_strOutputFile);
   EXPECT_EQ(expected.input, info.m_strInputFile);
@@ -95,8 +96,8 @@ TEST(TocspliceCommandLineInfoTest, SlashSwitchesByPlatform) {
 
 TEST(TocspliceCommandLineInfoTest, KnowsItsSwitchWordsInAnyCase) {
   const CTocspliceCommandLineInfo info;
-  for (const char* word : {"s", "S", "i", "l", "a", "f", "regserver",
-                           "REGSERVER", "RegServer"}) {
+  for (const char* word :
+       {"s", "S", "i", "l", "a", "f", "regserver", "REGSERVER", "RegServer"}) {
     EXPECT_TRUE(info.IsSwitchWord(word)) << word;
   }
   for (const char* word : {"", "o", "si", "home", "RegServe", "RegServerX"}) {

@@ -11,8 +11,7 @@ std::size_t StepToBoundary(std::string_view s, std::size_t pos,
                            std::size_t target, std::size_t end,
                            const LeadByteTable& lead) {
   while (pos < target) {
-    const bool pair =
-        lead[static_cast<unsigned char>(s[pos])] && pos + 1 < end;
+    const bool pair = lead[static_cast<unsigned char>(s[pos])] && pos + 1 < end;
     pos += pair ? 2 : 1;
   }
   return pos;

@@ -38,7 +38,9 @@ const CodePage kCodePages[] = {
 
 // A two-byte character of every one of those code pages whose trail byte is
 // the given ASCII byte.
-std::string Wide(char trail) { return std::string("\x90") + trail; }
+std::string Wide(char trail) {
+  return std::string("\x90") + trail;
+}
 
 TEST(ByteSearchTest, TextLengthStopsAtFirstNul) {
   EXPECT_EQ(3u, TextLength(std::string("abc", 3)));
@@ -110,7 +112,9 @@ TEST(ByteSearchTest, FindTextInBothModes) {
       {"abc", "", 0, 0},
       {Wide('A') + "bAb", "Ab", 1, 3},  // first hit on a trail byte
       {Wide('A') + "b", "Ab", 1, kNotFound},
-      {"\x90\x90" "Ab", "Ab", 2, 2},
+      {"\x90\x90"
+       "Ab",
+       "Ab", 2, 2},
       {"x\x90", "\x90", 1, 1},  // lead byte at the end stands alone
       {Wide('A') + Wide('A') + "A", "A", 1, 4},
   };

@@ -2,6 +2,10 @@
 
 // POSIX has no ANSI code page, and the tool's behaviour may depend on nothing
 // but its command line and its files, so every byte is a character here.
-const LeadByteTable* SystemLeadBytes() { return nullptr; }
+const LeadByteTable* SystemLeadBytes() {
+  return nullptr;
+}
 
-unsigned SystemCodePage() { return 0; }
+unsigned SystemCodePage() {
+  return 0;
+}

@@ -42,4 +42,6 @@ const LeadByteTable* SystemLeadBytes() {
   return Info().doubleByte ? &Info().leadBytes : nullptr;
 }
 
-unsigned SystemCodePage() { return Info().codePage; }
+unsigned SystemCodePage() {
+  return Info().codePage;
+}

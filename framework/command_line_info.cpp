@@ -4,7 +4,9 @@
 // program never reads, so there is nothing to keep.
 void CCommandLineInfo::HandleArgument(const std::string&, bool, bool) {}
 
-bool CCommandLineInfo::IsSwitchWord(const std::string&) const { return false; }
+bool CCommandLineInfo::IsSwitchWord(const std::string&) const {
+  return false;
+}
 
 void WalkCommandLine(CCommandLineInfo& info,
                      const std::vector<std::string>& arguments,
@@ -13,7 +15,8 @@ void WalkCommandLine(CCommandLineInfo& info,
     const std::string& arg = arguments[i];
     const bool last = i + 1 == arguments.size();
     bool isSwitch = !arg.empty() && (arg[0] == '-' || arg[0] == '/');
-    if (isSwitch && arg[0] == '/' && slashes == SlashSwitches::kKnownWordsOnly) {
+    if (isSwitch && arg[0] == '/' &&
+        slashes == SlashSwitches::kKnownWordsOnly) {
       isSwitch = info.IsSwitchWord(arg.substr(1));
     }
     info.HandleArgument(isSwitch ? arg.substr(1) : arg, isSwitch, last);

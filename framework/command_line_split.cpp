@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // The length of the character at `pos`: 2 for a lead byte with a byte after it.
 std::size_t CharLength(const std::string& s, std::size_t pos,

@@ -41,7 +41,7 @@ TEST(SplitCommandLineTest, ProgramNameIsDropped) {
       {"\"C:\\Program Files\\t.exe\" -s", {"-s"}, {"-s"}},
       {"\"C:\\t.exe\"-s x", {"-s", "x"}, {"-s", "x"}},  // no blank needed
       {"C:\\a\"b.exe x", {"x"}, {"x"}},  // a quote is plain in a bare name
-      {"\"a\\\" b", {"b"}, {"b"}},      // backslashes are plain in a quoted one
+      {"\"a\\\" b", {"b"}, {"b"}},  // backslashes are plain in a quoted one
       {"\"unclosed name", {}, {}},
   };
   Check(kCases, std::size(kCases));
@@ -86,9 +86,9 @@ TEST(SplitCommandLineTest, TrailBytesAreNeverSpecial) {
   const Case kCases[] = {
       // 0x95 0x5C is one character; the 0x5C is no backslash before the quote.
       {"p \x95\\\" x\"", {"\x95\"", "x"}, {"\x95\\ x"}},
-      {"p \x81 x", {"\x81", "x"}, {"\x81 x"}},  // nor a blank
+      {"p \x81 x", {"\x81", "x"}, {"\x81 x"}},    // nor a blank
       {"p \"\x81\"x\"", {"\x81x"}, {"\x81\"x"}},  // nor a quote
-      {"\"\x95\" a\" b", {"a b"}, {"b"}},   // in the program name too
+      {"\"\x95\" a\" b", {"a b"}, {"b"}},         // in the program name too
       {"\x81 x y", {"x", "y"}, {"y"}},
       {"p a\x81", {"a\x81"}, {"a\x81"}},  // a lead byte at the very end
   };

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-
 #include "framework/posix_io.h"
 
 CFile::CFile() : m_hFile(-1) {}
@@ -19,7 +18,9 @@ CFile::~CFile() {
   }
 }
 
-bool CFile::IsOpen() const { return m_hFile >= 0; }
+bool CFile::IsOpen() const {
+  return m_hFile >= 0;
+}
 
 bool CFile::Open(const std::string& name, unsigned flags) {
   if (IsOpen()) {

@@ -10,7 +10,9 @@
 
 namespace {
 
-HANDLE AsHandle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE AsHandle(std::intptr_t h) {
+  return reinterpret_cast<HANDLE>(h);
+}
 
 }  // namespace
 
@@ -23,7 +25,9 @@ CFile::~CFile() {
   }
 }
 
-bool CFile::IsOpen() const { return AsHandle(m_hFile) != INVALID_HANDLE_VALUE; }
+bool CFile::IsOpen() const {
+  return AsHandle(m_hFile) != INVALID_HANDLE_VALUE;
+}
 
 bool CFile::Open(const std::string& name, unsigned flags) {
   if (IsOpen()) {

@@ -28,7 +28,8 @@ bool WriteAll(int fd, const std::string_view* pieces, std::size_t count) {
       return false;
     }
     // A short write: skip what went out and carry on with the rest.
-    while (next < iov.size() && static_cast<std::size_t>(n) >= iov[next].iov_len) {
+    while (next < iov.size() &&
+           static_cast<std::size_t>(n) >= iov[next].iov_len) {
       n -= static_cast<ssize_t>(iov[next].iov_len);
       ++next;
     }

@@ -53,7 +53,8 @@ struct CReplaceFile::Impl {
                    bool* noRoom) {
     char full[MAX_PATH * 2];
     char* filePart = nullptr;
-    const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, &filePart);
+    const DWORD n =
+        GetFullPathNameA(path.c_str(), sizeof full, full, &filePart);
     if (n == 0 || n >= sizeof full || !filePart) {
       return false;
     }
@@ -65,9 +66,9 @@ struct CReplaceFile::Impl {
       return false;
     }
     tempPath = temp;
-    const HANDLE h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr,
-                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr);
+    const HANDLE h =
+        CreateFileA(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       return false;
     }
@@ -75,8 +76,9 @@ struct CReplaceFile::Impl {
     ok = CloseHandle(h) && ok;
     // The held handle shares no delete access, so it must go before the move.
     ok = CloseHeld() && ok;
-    if (!ok || !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING |
-                                                    MOVEFILE_WRITE_THROUGH)) {
+    if (!ok ||
+        !MoveFileExA(temp, path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return false;
     }
     tempPath.clear();
@@ -94,9 +96,9 @@ bool CReplaceFile::Open(const std::string& name) {
     return false;
   }
   impl.path = name;
-  const HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                               nullptr);
+  const HANDLE h =
+      CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     return false;
   }

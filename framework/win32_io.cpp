@@ -11,7 +11,8 @@ constexpr std::size_t kJoinLimit = 64 * 1024;
 
 bool WriteBytes(HANDLE file, const char* data, std::size_t size) {
   while (size > 0) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+    const DWORD chunk =
+        static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
     DWORD written = 0;
     if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0) {
       return false;

@@ -8,7 +8,9 @@ CWinApp* g_pApp = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp() { g_pApp = this; }
+CWinApp::CWinApp() {
+  g_pApp = this;
+}
 
 CWinApp::~CWinApp() {
   if (g_pApp == this) {

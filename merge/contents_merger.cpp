@@ -117,7 +117,8 @@ int CContentsMerger::ContainsLine(const char* data, std::size_t length,
        line = FindLineContaining(buffer, line.end, text, m_pLeadBytes)) {
     result = 1;
     WriteLog({"Found=", text, kCrLf});
-    WriteLog({"FoundInLine=", buffer.substr(line.begin, line.end - line.begin)});
+    WriteLog(
+        {"FoundInLine=", buffer.substr(line.begin, line.end - line.begin)});
   }
   return result;
 }
@@ -129,8 +130,8 @@ int CContentsMerger::Merge(std::string output, std::string input,
   m_bLogFailed = false;
   m_strLogFile = log;
   if (!log.empty() &&
-      m_logFile.Open(log, CFile::modeWrite | CFile::shareDenyWrite |
-                              CFile::modeCreate)) {
+      m_logFile.Open(
+          log, CFile::modeWrite | CFile::shareDenyWrite | CFile::modeCreate)) {
     m_bLogOpen = true;
   }
   WriteLog({"[LOG]", kCrLf});
@@ -185,9 +186,9 @@ int CContentsMerger::Splice(const std::string& output, const std::string& input,
 
   // Each line goes after the first master line that calls for it; when one
   // line calls for both, the index line comes first.
-  const LineSpan baseLine = indexDone ? LineSpan()
-                                      : FindLineContaining(data, 0, kBaseMarker,
-                                                           m_pLeadBytes);
+  const LineSpan baseLine =
+      indexDone ? LineSpan()
+                : FindLineContaining(data, 0, kBaseMarker, m_pLeadBytes);
   const LineSpan sectionLine =
       includeDone ? LineSpan()
                   : FindLineContaining(data, 0, section, m_pLeadBytes);
@@ -216,9 +217,9 @@ int CContentsMerger::Splice(const std::string& output, const std::string& input,
   std::vector<std::string_view> pieces;
   std::size_t copied = 0;
   for (const Insertion& insertion : insertions) {
-    WriteLog({insertion.logKey, data.substr(insertion.after.begin,
-                                            insertion.after.end -
-                                                insertion.after.begin)});
+    WriteLog({insertion.logKey,
+              data.substr(insertion.after.begin,
+                          insertion.after.end - insertion.after.begin)});
     WriteLog({insertion.logDone, kCrLf});
     pieces.push_back(data.substr(copied, insertion.after.end - copied));
     pieces.push_back(insertion.line);

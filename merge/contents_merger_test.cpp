@@ -72,8 +72,8 @@ TEST(ContentsMergerTest, ContainsLineFindsOnlyWholeLineEndings) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::PrintToString(c.data));
     CContentsMerger merger;
-    EXPECT_EQ(c.expected, merger.ContainsLine(c.data.data(), c.data.size(),
-                                              c.text));
+    EXPECT_EQ(c.expected,
+              merger.ContainsLine(c.data.data(), c.data.size(), c.text));
   }
 }
 
@@ -86,8 +86,9 @@ struct MergeRun {
 
 std::string Header(const ScratchDir& dir, const std::string& input,
                    const std::string& section) {
-  return "[LOG]\r\nInputFile=" + input + "\r\nOutputFile=" +
-         dir.Path("Out.cnt") + "\r\nMergeFile=" + dir.Path("Master.cnt") +
+  return "[LOG]\r\nInputFile=" + input +
+         "\r\nOutputFile=" + dir.Path("Out.cnt") +
+         "\r\nMergeFile=" + dir.Path("Master.cnt") +
          "\r\nFindString=" + section + "\r\n";
 }
 
@@ -99,9 +100,9 @@ MergeRun RunMerge(const ScratchDir& dir, const std::string& master,
   {
     CContentsMerger merger;
     merger.SetLeadBytes(lead);
-    run.outcome = merger.Merge(dir.Path("Out.cnt"), input,
-                               dir.Path("Master.cnt"), section,
-                               dir.Path("run.log"));
+    run.outcome =
+        merger.Merge(dir.Path("Out.cnt"), input, dir.Path("Master.cnt"),
+                     section, dir.Path("run.log"));
   }
   run.output = ReadBytes(dir.Path("Out.cnt"));
   run.log = ReadBytes(dir.Path("run.log"));
@@ -121,8 +122,7 @@ TEST(ContentsMergerTest, InsertsEachLineOnceAfterTheLineThatCallsForIt) {
     std::string rows;  // after rows 7 and 8
   };
   const Case kCases[] = {
-      {"worked example",
-       ":Base M.hlp\r\n1 Drives\r\n2 A=a\r\n", "Drives",
+      {"worked example", ":Base M.hlp\r\n1 Drives\r\n2 A=a\r\n", "Drives",
        ":Base M.hlp\r\n:Index Motor=Motor.hlp\r\n1 Drives\r\n"
        ":include Motor.cnt\r\n2 A=a\r\n",
        "Add_BaseLine=:Base M.hlp\r\nAdd_Base=TRUE\r\n"
@@ -189,15 +189,17 @@ TEST(ContentsMergerTest, InsertsEachLineOnceAfterTheLineThatCallsForIt) {
         RunMerge(dir, c.master, "C:\\Help\\Motor.hlp", c.section, nullptr);
     EXPECT_EQ(kOutputWritten, run.outcome);
     EXPECT_EQ(c.output, run.output);
-    EXPECT_EQ(Header(dir, "C:\\Help\\Motor.hlp", c.section) + kMotorLines +
-                  c.rows,
-              run.log);
+    EXPECT_EQ(
+        Header(dir, "C:\\Help\\Motor.hlp", c.section) + kMotorLines + c.rows,
+        run.log);
   }
 }
 
 TEST(ContentsMergerTest, TwoByteCharactersChangeModuleNameAndMatches) {
   // 0x95 0x5C: a character with a backslash trail; 0x83 0x41 one with "A".
-  const std::string master = ":Base M\r\n\x83" "Ab\r\nAb\r\n";
+  const std::string master =
+      ":Base M\r\n\x83"
+      "Ab\r\nAb\r\n";
   const std::string input = "C:\\\x95\\.hlp";
   struct Case {
     const LeadByteTable* lead;
@@ -205,9 +207,11 @@ TEST(ContentsMergerTest, TwoByteCharactersChangeModuleNameAndMatches) {
   };
   const Case kCases[] = {
       {nullptr,
-       ":Base M\r\n:Index =.hlp\r\n\x83" "Ab\r\n:include .cnt\r\nAb\r\n"},
+       ":Base M\r\n:Index =.hlp\r\n\x83"
+       "Ab\r\n:include .cnt\r\nAb\r\n"},
       {&kShiftJis,
-       ":Base M\r\n:Index \x95\\=\x95\\.hlp\r\n\x83" "Ab\r\nAb\r\n"
+       ":Base M\r\n:Index \x95\\=\x95\\.hlp\r\n\x83"
+       "Ab\r\nAb\r\n"
        ":include \x95\\.cnt\r\n"},
   };
   for (const Case& c : kCases) {
@@ -221,8 +225,8 @@ TEST(ContentsMergerTest, TwoByteCharactersChangeModuleNameAndMatches) {
 
 TEST(ContentsMergerTest, EmptyModuleNameGivesEmptyLines) {
   ScratchDir dir;
-  const MergeRun run =
-      RunMerge(dir, ":Base M\r\nS\r\n", "C:\\Help.old\\Motor.hlp", "S", nullptr);
+  const MergeRun run = RunMerge(dir, ":Base M\r\nS\r\n",
+                                "C:\\Help.old\\Motor.hlp", "S", nullptr);
   EXPECT_EQ(":Base M\r\n:Index =.hlp\r\nS\r\n:include .cnt\r\n", run.output);
   EXPECT_NE(std::string::npos,
             run.log.find("AddLine1=:Index =.hlp\r\n\r\nAddLine2=:include "
@@ -274,7 +278,8 @@ TEST(ContentsMergerTest, FilesThatCannotBeOpenedEndTheRun) {
     const bool written = c.outcome == kOutputWritten;
     EXPECT_EQ(written, FileExists(dir.Path("Out.cnt")));
     if (written) {
-      EXPECT_EQ(":Base M\r\n:Index M=M.hlp\r\n", ReadBytes(dir.Path("Out.cnt")));
+      EXPECT_EQ(":Base M\r\n:Index M=M.hlp\r\n",
+                ReadBytes(dir.Path("Out.cnt")));
     }
     if (c.lastEntry.empty()) {
       EXPECT_EQ("Master.cnt\nOut.cnt\nsub\n", ListDir(dir.path()));
@@ -310,9 +315,8 @@ TEST(ContentsMergerTest, OutputMayNameTheMasterFile) {
   ScratchDir dir;
   WriteBytes(dir.Path("Master.cnt"), ":Base M\n1 S\n");
   CContentsMerger merger;
-  EXPECT_EQ(kOutputWritten,
-            merger.Merge(dir.Path("Master.cnt"), "M", dir.Path("Master.cnt"),
-                         "S", ""));
+  EXPECT_EQ(kOutputWritten, merger.Merge(dir.Path("Master.cnt"), "M",
+                                         dir.Path("Master.cnt"), "S", ""));
   EXPECT_EQ(":Base M\n:Index M=M.hlp\r\n1 S\n:include M.cnt\r\n",
             ReadBytes(dir.Path("Master.cnt")));
 }
@@ -323,9 +327,9 @@ TEST(ContentsMergerTest, MergeFileNamedLikeTheLogReadsTheLogSoFar) {
   CContentsMerger merger;
   EXPECT_EQ(kOutputWritten,
             merger.Merge(dir.Path("Out.cnt"), "M", log, "FindString", log));
-  const std::string header = "[LOG]\r\nInputFile=M\r\nOutputFile=" +
-                             dir.Path("Out.cnt") + "\r\nMergeFile=" + log +
-                             "\r\n";
+  const std::string header =
+      "[LOG]\r\nInputFile=M\r\nOutputFile=" + dir.Path("Out.cnt") +
+      "\r\nMergeFile=" + log + "\r\n";
   EXPECT_EQ(header + "FindString=FindString\r\n:include M.cnt\r\n",
             ReadBytes(dir.Path("Out.cnt")));
 }

@@ -23,7 +23,8 @@ LineSpan FindLineContaining(std::string_view data, std::size_t from,
       if (lf == kNotFound) {
         return {};
       }
-      const std::size_t before = hit > from ? data.rfind('\n', hit - 1) : kNotFound;
+      const std::size_t before =
+          hit > from ? data.rfind('\n', hit - 1) : kNotFound;
       line.begin = before == kNotFound || before < from ? from : before + 1;
       line.end = lf + 1;
       const void* firstNul =

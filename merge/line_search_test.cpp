@@ -45,8 +45,19 @@ TEST(FindLineContainingTest, FirstCompleteLineThatCounts) {
       {"ab\nxb\n", "b\n", "ab\n", "ab\n"},  // a final LF: the line end
       {"a\0b\nb\n"s, "b\n", "b\n", "b\n"},
       // Shift-JIS 0x83 0x41 is one character whose trail byte is "A".
-      {"\x83" "Ab\nAb\n", "Ab", "\x83" "Ab\n", "Ab\n"},
-      {"\x83" "AbAb\n", "Ab", "\x83" "AbAb\n", "\x83" "AbAb\n"},
+      {"\x83"
+       "Ab\nAb\n",
+       "Ab",
+       "\x83"
+       "Ab\n",
+       "Ab\n"},
+      {"\x83"
+       "AbAb\n",
+       "Ab",
+       "\x83"
+       "AbAb\n",
+       "\x83"
+       "AbAb\n"},
       {"\x83\nab\n", "\n", "\x83\n", "ab\n"},
       {"\x83\x83:Base \n", ":Base ", "\x83\x83:Base \n", "\x83\x83:Base \n"},
       {"\x83:Base \n", ":Base ", "\x83:Base \n", "-"},

@@ -21,8 +21,10 @@ ScratchDir::ScratchDir() {
     name += std::string("_") + test->test_suite_name() + "_" + test->name();
   }
   std::replace(name.begin(), name.end(), '/', '_');
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  m_strPath = (fs::current_path() / (name + "_" + std::to_string(stamp))).string();
+  const auto stamp =
+      std::chrono::steady_clock::now().time_since_epoch().count();
+  m_strPath =
+      (fs::current_path() / (name + "_" + std::to_string(stamp))).string();
   fs::remove_all(m_strPath);
   fs::create_directories(m_strPath);
 }

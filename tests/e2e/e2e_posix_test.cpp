@@ -24,23 +24,25 @@ TEST(E2ePosixTest, AbsolutePathsAreNamesNotSwitches) {
   CopyFixture("T42.cnt", dir, "M.cnt");
   const std::string out = dir.Path("Out.cnt");
   const std::string log = dir.Path("run.log");
-  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", "/x/Motor.hlp", "-a",
-                                  dir.Path("M.cnt"), "-f", "Windows", "-l",
-                                  log, out}));
+  ASSERT_EQ(
+      0, RunTocsplice(dir, {"-s", "-i", "/x/Motor.hlp", "-a", dir.Path("M.cnt"),
+                            "-f", "Windows", "-l", log, out}));
   const std::string master = ReadBytes(dir.Path("M.cnt"));
   EXPECT_EQ(ReferenceMerge(master, "/x/Motor.hlp", "Windows").output,
             ReadBytes(out));
   EXPECT_EQ(0u, ReadBytes(log).find(LogHeader("/x/Motor.hlp", out,
-                                               dir.Path("M.cnt"), "Windows")));
+                                              dir.Path("M.cnt"), "Windows")));
 }
 
 TEST(E2ePosixTest, AMasterFromAPipeIsReadToItsEnd) {
   ScratchDir dir;
   CopyFixture("Indy10.cnt", dir, "M.cnt");
-  ASSERT_EQ(0, RunShell(dir, "cat M.cnt | \"$1\" -s -i X.hlp -a /dev/stdin "
-                             "-f Indy -l run.log Out.cnt"));
-  EXPECT_EQ(ReferenceMerge(ReadBytes(dir.Path("M.cnt")), "X.hlp", "Indy").output,
-            ReadBytes(dir.Path("Out.cnt")));
+  ASSERT_EQ(0, RunShell(dir,
+                        "cat M.cnt | \"$1\" -s -i X.hlp -a /dev/stdin "
+                        "-f Indy -l run.log Out.cnt"));
+  EXPECT_EQ(
+      ReferenceMerge(ReadBytes(dir.Path("M.cnt")), "X.hlp", "Indy").output,
+      ReadBytes(dir.Path("Out.cnt")));
 }
 
 TEST(E2ePosixTest, WriteFailuresAreLoggedAndLoseNothing) {
@@ -51,8 +53,7 @@ TEST(E2ePosixTest, WriteFailuresAreLoggedAndLoseNothing) {
     bool masterIntact;
   };
   const Case kCases[] = {
-      {"full device as output",
-       "\"$1\" -s -i A -a M.cnt -l run.log /dev/full",
+      {"full device as output", "\"$1\" -s -i A -a M.cnt -l run.log /dev/full",
        "ERROR=Failed to write file [/dev/full]\r\n", true},
       // Writes past 8 KiB fail as on a full disk.
       {"full disk while replacing the master",
@@ -86,8 +87,9 @@ TEST(E2ePosixTest, AnOutputHeldByAnotherWriterIsRefused) {
   ScratchDir dir;
   WriteBytes(dir.Path("M.cnt"), ":Base M\r\n");
   WriteBytes(dir.Path("Out.cnt"), "held");
-  ASSERT_EQ(0, RunShell(dir, "flock -n Out.cnt \"$1\" -s -i A -a M.cnt "
-                             "-l run.log Out.cnt"));
+  ASSERT_EQ(0, RunShell(dir,
+                        "flock -n Out.cnt \"$1\" -s -i A -a M.cnt "
+                        "-l run.log Out.cnt"));
   EXPECT_EQ("held", ReadBytes(dir.Path("Out.cnt")));
   EXPECT_EQ("ERROR=Failed to open file [Out.cnt]\r\n",
             Tail(ReadBytes(dir.Path("run.log")), 37));

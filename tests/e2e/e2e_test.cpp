@@ -15,10 +15,11 @@ using Args = std::vector<std::string>;
 
 TEST(E2eTest, WorkedExampleIsExactToTheByte) {
   ScratchDir dir;
-  WriteBytes(dir.Path("Master.cnt"), ReadBytes(TOCSPLICE_EXAMPLES "/Master.cnt"));
-  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", "C:\\Help\\Motor.hlp", "-a",
-                                  "Master.cnt", "-f", "Drives", "-l",
-                                  "run.log", "Out.cnt"}));
+  WriteBytes(dir.Path("Master.cnt"),
+             ReadBytes(TOCSPLICE_EXAMPLES "/Master.cnt"));
+  ASSERT_EQ(0, RunTocsplice(
+                   dir, {"-s", "-i", "C:\\Help\\Motor.hlp", "-a", "Master.cnt",
+                         "-f", "Drives", "-l", "run.log", "Out.cnt"}));
   EXPECT_EQ(
       ":Base Master.hlp>main\r\n"
       ":Index Motor=Motor.hlp\r\n"
@@ -58,7 +59,7 @@ TEST(E2eTest, CorpusMastersMatchTheReading) {
   const Case kCases[] = {
       {"cbooks.cnt", "C:\\WATCOM\\BINNT\\clib.hlp", ""},  // both present
       {"cbooks.cnt", "newmod.hlp", "C/C++ Bookshelf"},
-      {"xds.cnt", "xm.hlp", "XDS Family"},  // ":Include" is another line
+      {"xds.cnt", "xm.hlp", "XDS Family"},    // ":Include" is another line
       {"LeakyBin.cnt", "Leaky.hlp", "Help"},  // no LF at the end
       {"Indy10.cnt", "IndyExtra.hlp", "Indy.Sockets"},
       {"Indy10.cnt", "X.hlp", "no such section"},
@@ -71,11 +72,10 @@ TEST(E2eTest, CorpusMastersMatchTheReading) {
     ScratchDir dir;
     CopyFixture(c.fixture, dir, "Master.cnt");
     const std::string master = ReadBytes(dir.Path("Master.cnt"));
-    ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", c.input, "-a", "Master.cnt",
-                                    "-f", c.section, "-l", "run.log",
-                                    "Out.cnt"}));
-    const ReferenceResult expected =
-        ReferenceMerge(master, c.input, c.section);
+    ASSERT_EQ(0,
+              RunTocsplice(dir, {"-s", "-i", c.input, "-a", "Master.cnt", "-f",
+                                 c.section, "-l", "run.log", "Out.cnt"}));
+    const ReferenceResult expected = ReferenceMerge(master, c.input, c.section);
     EXPECT_EQ(expected.output, ReadBytes(dir.Path("Out.cnt")));
     EXPECT_EQ(LogHeader(c.input, "Out.cnt", "Master.cnt", c.section) +
                   expected.entries,
@@ -87,19 +87,18 @@ TEST(E2eTest, CorpusMastersMatchTheReading) {
 TEST(E2eTest, SecondRunOverItsOwnOutputInsertsNothing) {
   ScratchDir dir;
   CopyFixture("T42.cnt", dir, "T42.cnt");
-  const Args args = {"-s", "-i", "Motor.hlp", "-a", "T42.cnt",
-                     "-f", "Windows", "-l", "run.log", "T42.cnt"};
+  const Args args = {"-s", "-i",      "Motor.hlp", "-a",      "T42.cnt",
+                     "-f", "Windows", "-l",        "run.log", "T42.cnt"};
   ASSERT_EQ(0, RunTocsplice(dir, args));
   const std::string once = ReadBytes(dir.Path("T42.cnt"));
   ASSERT_NE(std::string::npos, once.find(":include Motor.cnt\r\n"));
   ASSERT_EQ(0, RunTocsplice(dir, args));
   EXPECT_EQ(once, ReadBytes(dir.Path("T42.cnt")));
   const std::string log = ReadBytes(dir.Path("run.log"));
-  EXPECT_NE(std::string::npos,
-            log.find("Found=:Index Motor=Motor.hlp\r\n\r\n"
-                     "FoundInLine=:Index Motor=Motor.hlp\r\n"
-                     "Found=:include Motor.cnt\r\n\r\n"
-                     "FoundInLine=:include Motor.cnt\r\n"));
+  EXPECT_NE(std::string::npos, log.find("Found=:Index Motor=Motor.hlp\r\n\r\n"
+                                        "FoundInLine=:Index Motor=Motor.hlp\r\n"
+                                        "Found=:include Motor.cnt\r\n\r\n"
+                                        "FoundInLine=:include Motor.cnt\r\n"));
   EXPECT_EQ(std::string::npos, log.find("Add_"));
   EXPECT_EQ("T42.cnt\nrun.log\n", ListDir(dir.path()));
 }
@@ -124,16 +123,22 @@ TEST(E2eTest, NameCollisions) {
   const std::string logAsMaster =
       header + "Out.cnt\r\nMergeFile=run.log\r\nFindString=S\r\n";
   const Case kCases[] = {
-      {"output names the master", {"-a", "M.cnt", "-l", "run.log", "M.cnt"},
-       merged, "-",
+      {"output names the master",
+       {"-a", "M.cnt", "-l", "run.log", "M.cnt"},
+       merged,
+       "-",
        header + "M.cnt\r\nMergeFile=M.cnt\r\nFindString=S\r\n" + lines +
            inserted},
-      {"output names the log", {"-a", "M.cnt", "-l", "run.log", "run.log"},
-       master, "-",
+      {"output names the log",
+       {"-a", "M.cnt", "-l", "run.log", "run.log"},
+       master,
+       "-",
        header + "run.log\r\nMergeFile=M.cnt\r\nFindString=S\r\n" + lines +
            inserted + "ERROR=Failed to open file [run.log]\r\n"},
-      {"merge file names the log", {"-a", "run.log", "-l", "run.log", "Out.cnt"},
-       master, logAsMaster + ":include A.cnt\r\n",
+      {"merge file names the log",
+       {"-a", "run.log", "-l", "run.log", "Out.cnt"},
+       master,
+       logAsMaster + ":include A.cnt\r\n",
        logAsMaster + lines +
            "Add_SectionLine=FindString=S\r\nAdd_Section=TRUE\r\n"},
   };
@@ -162,23 +167,29 @@ TEST(E2eTest, MissingAndUnwritablePaths) {
     const char* files;      // the directory afterwards
   };
   const Case kCases[] = {
-      {"missing merge file", {"-a", "none.cnt", "-l", "run.log", "Out.cnt"},
+      {"missing merge file",
+       {"-a", "none.cnt", "-l", "run.log", "Out.cnt"},
        "FindString=\r\nERROR=Failed to open file [none.cnt]\r\n",
        "M.cnt\nrun.log\nsub\n"},
-      {"merge file is a directory", {"-a", "sub", "-l", "run.log", "Out.cnt"},
+      {"merge file is a directory",
+       {"-a", "sub", "-l", "run.log", "Out.cnt"},
        "FindString=\r\nERROR=Failed to open file [sub]\r\n",
        "M.cnt\nrun.log\nsub\n"},
       {"output in a missing directory",
        {"-a", "M.cnt", "-l", "run.log", "none/Out.cnt"},
        "Add_Section=TRUE\r\nERROR=Failed to open file [none/Out.cnt]\r\n",
        "M.cnt\nrun.log\nsub\n"},
-      {"output is a directory", {"-a", "M.cnt", "-l", "run.log", "sub"},
+      {"output is a directory",
+       {"-a", "M.cnt", "-l", "run.log", "sub"},
        "Add_Section=TRUE\r\nERROR=Failed to open file [sub]\r\n",
        "M.cnt\nrun.log\nsub\n"},
       {"log in a missing directory",
-       {"-a", "M.cnt", "-l", "none/run.log", "Out.cnt"}, nullptr,
+       {"-a", "M.cnt", "-l", "none/run.log", "Out.cnt"},
+       nullptr,
        "M.cnt\nOut.cnt\nsub\n"},
-      {"log is a directory", {"-a", "M.cnt", "-l", "sub", "Out.cnt"}, nullptr,
+      {"log is a directory",
+       {"-a", "M.cnt", "-l", "sub", "Out.cnt"},
+       nullptr,
        "M.cnt\nOut.cnt\nsub\n"},
   };
   for (const Case& c : kCases) {
@@ -205,10 +216,10 @@ TEST(E2eTest, ReadOnlyOutputIsRefusedAndKept) {
   WriteBytes(dir.Path("M.cnt"), ":Base M.hlp\r\n");
   WriteBytes(dir.Path("Out.cnt"), "old");
   namespace fs = std::filesystem;
-  fs::permissions(dir.Path("Out.cnt"),
-                  fs::perms::owner_write | fs::perms::group_write |
-                      fs::perms::others_write,
-                  fs::perm_options::remove);
+  fs::permissions(
+      dir.Path("Out.cnt"),
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+      fs::perm_options::remove);
   if (std::ofstream(dir.Path("Out.cnt"), std::ios::app)) {
     GTEST_SKIP() << "this user may write read-only files";
   }
@@ -253,17 +264,20 @@ TEST(E2eTest, OptionsInAnyOrderAndCase) {
 // Shift-JIS: 0x95 0x5C has a backslash as its trail byte, 0x83 0x41 an "A".
 TEST(E2eTest, TwoByteCodePageChangesTheResult) {
   ScratchDir dir;
-  const std::string master = ":Base M.hlp\r\n\x83" "Ab\r\nAb\r\n";
+  const std::string master =
+      ":Base M.hlp\r\n\x83"
+      "Ab\r\nAb\r\n";
   WriteBytes(dir.Path("M.cnt"), master);
   const std::string input = "C:\\Help\\\x95\\.hlp";
-  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", input, "-a", "M.cnt", "-f",
-                                  "Ab", "-l", "run.log", "Out.cnt"}));
+  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", input, "-a", "M.cnt", "-f", "Ab",
+                                  "-l", "run.log", "Out.cnt"}));
   const std::string expected =
-      SystemLeadBytes()
-          ? ":Base M.hlp\r\n:Index \x95\\=\x95\\.hlp\r\n\x83" "Ab\r\nAb\r\n"
-            ":include \x95\\.cnt\r\n"
-          : ":Base M.hlp\r\n:Index =.hlp\r\n\x83" "Ab\r\n:include .cnt\r\n"
-            "Ab\r\n";
+      SystemLeadBytes() ? ":Base M.hlp\r\n:Index \x95\\=\x95\\.hlp\r\n\x83"
+                          "Ab\r\nAb\r\n"
+                          ":include \x95\\.cnt\r\n"
+                        : ":Base M.hlp\r\n:Index =.hlp\r\n\x83"
+                          "Ab\r\n:include .cnt\r\n"
+                          "Ab\r\n";
   EXPECT_EQ(expected, ReadBytes(dir.Path("Out.cnt")));
   const std::string log = ReadBytes(dir.Path("run.log"));
   EXPECT_EQ(0u, log.find(LogHeader(input, "Out.cnt", "M.cnt", "Ab")));

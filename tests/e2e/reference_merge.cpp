@@ -34,8 +34,8 @@ ReferenceResult ReferenceMerge(const std::string& master,
   }
 
   ReferenceResult result;
-  result.entries = "AddLine1=" + indexLine + "\r\nAddLine2=" + includeLine +
-                   "\r\n";
+  result.entries =
+      "AddLine1=" + indexLine + "\r\nAddLine2=" + includeLine + "\r\n";
   bool indexDone = false;
   bool includeDone = false;
   for (const std::string& line : lines) {
