@@ -38,6 +38,9 @@ class CFile {
   bool Write(const std::string_view* pieces, std::size_t count);
   bool Write(std::string_view bytes) { return Write(&bytes, 1); }
   bool Close();
+  // The system's handle (a file descriptor on POSIX), for the file layer's
+  // own use.
+  std::intptr_t Handle() const { return m_hFile; }
 
  private:
   std::intptr_t m_hFile;

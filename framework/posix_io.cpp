@@ -1,6 +1,7 @@
 #include "framework/posix_io.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -37,6 +38,31 @@ bool WriteAll(int fd, const std::string_view* pieces, std::size_t count) {
       iov[next].iov_base = static_cast<char*>(iov[next].iov_base) + n;
       iov[next].iov_len -= static_cast<std::size_t>(n);
     }
+  }
+  return true;
+}
+
+bool CopyRange(int from, std::size_t offset, const char* bytes,
+               std::size_t size, int to) {
+  loff_t position = static_cast<loff_t>(offset);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n =
+        copy_file_range(from, &position, to, nullptr, size - done, 0);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS &&
+                   errno != EOPNOTSUPP && errno != EBADF)) {
+      return false;
+    }
+    // No copy between these two files: write the mapped bytes instead.
+    const std::string_view rest(bytes + done, size - done);
+    return WriteAll(to, &rest, 1);
   }
   return true;
 }

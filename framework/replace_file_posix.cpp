@@ -7,7 +7,42 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "framework/file_content.h"
 #include "framework/posix_io.h"
+
+namespace {
+
+// Writes the pieces to `fd`; those inside `source` are copied from its file.
+bool WritePieces(int fd, const std::string_view* pieces, std::size_t count,
+                 const CFileContent* source) {
+  const CFile* file = source ? source->MappedFile() : nullptr;
+  if (!file) {
+    return WriteAll(fd, pieces, count);
+  }
+  const std::string_view whole = source->Bytes();
+  std::size_t plain = 0;  // first piece not yet written
+  for (std::size_t i = 0; i <= count; ++i) {
+    const bool inside =
+        i < count && !pieces[i].empty() && pieces[i].data() >= whole.data() &&
+        pieces[i].data() + pieces[i].size() <= whole.data() + whole.size();
+    if (!inside && i < count) {
+      continue;
+    }
+    if (!WriteAll(fd, pieces + plain, i - plain)) {
+      return false;
+    }
+    if (i < count &&
+        !CopyRange(static_cast<int>(file->Handle()),
+                   static_cast<std::size_t>(pieces[i].data() - whole.data()),
+                   pieces[i].data(), pieces[i].size(), fd)) {
+      return false;
+    }
+    plain = i + 1;
+  }
+  return true;
+}
+
+}  // namespace
 
 struct CReplaceFile::Impl {
   std::string path;  // the file itself, symbolic links followed
@@ -35,11 +70,11 @@ struct CReplaceFile::Impl {
   }
 
   bool WriteInPlace(const std::string_view* pieces, std::size_t count,
-                    bool regular) {
+                    const CFileContent* source, bool regular) {
     if (regular && ftruncate(fd, 0) != 0) {
       return false;
     }
-    if (!WriteAll(fd, pieces, count)) {
+    if (!WritePieces(fd, pieces, count, source)) {
       return false;
     }
     // Devices and pipes cannot be flushed, and need not be.
@@ -52,7 +87,8 @@ struct CReplaceFile::Impl {
   }
 
   bool WriteBeside(const std::string_view* pieces, std::size_t count,
-                   const struct stat& old, bool* noRoom) {
+                   const CFileContent* source, const struct stat& old,
+                   bool* noRoom) {
     const std::size_t slash = path.rfind('/');
     const std::string dir =
         slash == std::string::npos ? "." : path.substr(0, slash + 1);
@@ -71,7 +107,7 @@ struct CReplaceFile::Impl {
     if (ok && (old.st_uid != geteuid() || old.st_gid != getegid())) {
       (void)!fchown(temp, old.st_uid, old.st_gid);
     }
-    ok = ok && WriteAll(temp, pieces, count) && fsync(temp) == 0;
+    ok = ok && WritePieces(temp, pieces, count, source) && fsync(temp) == 0;
     ok = close(temp) == 0 && ok;
     if (!ok || rename(tempPath.c_str(), path.c_str()) != 0) {
       return false;
@@ -120,7 +156,8 @@ bool CReplaceFile::Open(const std::string& name) {
   return flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
 }
 
-bool CReplaceFile::Replace(const std::string_view* pieces, std::size_t count) {
+bool CReplaceFile::Replace(const std::string_view* pieces, std::size_t count,
+                           const CFileContent* source) {
   Impl& impl = *m_pImpl;
   struct stat old;
   if (impl.fd < 0 || impl.done || fstat(impl.fd, &old) != 0) {
@@ -128,12 +165,12 @@ bool CReplaceFile::Replace(const std::string_view* pieces, std::size_t count) {
   }
   bool ok;
   if (!S_ISREG(old.st_mode)) {
-    ok = impl.WriteInPlace(pieces, count, false);
+    ok = impl.WriteInPlace(pieces, count, source, false);
   } else {
     bool noRoom = false;
-    ok = impl.WriteBeside(pieces, count, old, &noRoom);
+    ok = impl.WriteBeside(pieces, count, source, old, &noRoom);
     if (!ok && noRoom) {
-      ok = impl.WriteInPlace(pieces, count, true);
+      ok = impl.WriteInPlace(pieces, count, source, true);
     }
   }
   impl.done = ok;

@@ -107,7 +107,8 @@ bool CReplaceFile::Open(const std::string& name) {
   return true;
 }
 
-bool CReplaceFile::Replace(const std::string_view* pieces, std::size_t count) {
+bool CReplaceFile::Replace(const std::string_view* pieces, std::size_t count,
+                           const CFileContent*) {
   Impl& impl = *m_pImpl;
   if (impl.file == INVALID_HANDLE_VALUE || impl.done) {
     return false;

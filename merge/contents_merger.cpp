@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/byte_search.h"
+#include "framework/file_content.h"
 #include "framework/replace_file.h"
 #include "merge/line_search.h"
 
@@ -13,62 +14,6 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kBaseMarker = ":Base ";
-
-// The bytes of the master file, exactly as many as were read.
-struct MasterBuffer {
-  std::unique_ptr<char[]> data;
-  std::size_t size = 0;
-};
-
-enum class ReadResult { kRead, kNotOpened, kFailed };
-
-ReadResult ReadWholeFile(const std::string& name, MasterBuffer* master) {
-  CFile file;
-  if (!file.Open(name, CFile::modeRead | CFile::shareDenyRead)) {
-    return ReadResult::kNotOpened;
-  }
-  // The length is only a first guess: the file is read to its end, and a
-  // pipe has no length at all. One byte more than the length shows the end
-  // without a second buffer.
-  std::uint64_t length = 0;
-  if (!file.GetLength(&length)) {
-    length = 64 * 1024 - 1;
-  }
-  if (length >= SIZE_MAX / 2) {
-    return ReadResult::kFailed;
-  }
-  std::size_t capacity = static_cast<std::size_t>(length) + 1;
-  master->data.reset(new (std::nothrow) char[capacity]);
-  if (!master->data) {
-    return ReadResult::kFailed;
-  }
-  for (;;) {
-    std::size_t got = 0;
-    if (!file.Read(master->data.get() + master->size, capacity - master->size,
-                   &got)) {
-      return ReadResult::kFailed;
-    }
-    master->size += got;
-    if (master->size < capacity) {
-      break;
-    }
-    // Still more to come: a pipe, or a file that grew since its length was
-    // taken.
-    if (capacity >= SIZE_MAX / 3) {
-      return ReadResult::kFailed;
-    }
-    const std::size_t larger = capacity + capacity / 2;
-    std::unique_ptr<char[]> grown(new (std::nothrow) char[larger]);
-    if (!grown) {
-      return ReadResult::kFailed;
-    }
-    std::copy(master->data.get(), master->data.get() + master->size,
-              grown.get());
-    master->data = std::move(grown);
-    capacity = larger;
-  }
-  return file.Close() ? ReadResult::kRead : ReadResult::kFailed;
-}
 
 }  // namespace
 
@@ -159,19 +104,20 @@ int CContentsMerger::Merge(std::string output, std::string input,
 int CContentsMerger::Splice(const std::string& output, const std::string& input,
                             const std::string& merge,
                             const std::string& section) {
-  MasterBuffer master;
-  switch (ReadWholeFile(merge, &master)) {
-  case ReadResult::kNotOpened:
+  CFileContent master;
+  switch (master.Load(merge, CFile::modeRead | CFile::shareDenyRead)) {
+  case CFileContent::kNotOpened:
     WriteLog({"ERROR=Failed to open file [", merge, "]", kCrLf});
     return kMergeFileNotOpened;
-  case ReadResult::kFailed:
+  case CFileContent::kFailed:
     WriteLog({"ERROR=Failed to read file [", merge, "]", kCrLf});
     return kMergeFailed;
-  case ReadResult::kRead:
+  case CFileContent::kRead:
     break;
   }
-  // From here on the master file is closed, so the output may name it.
-  const std::string_view data(master.data.get(), master.size);
+  // The master is never written through: the output goes to a new file, so
+  // the output may name the master.
+  const std::string_view data = master.Bytes();
 
   const std::string module = DeriveModuleName(input, m_pLeadBytes);
   const std::string indexLine =
@@ -227,13 +173,20 @@ int CContentsMerger::Splice(const std::string& output, const std::string& input,
   }
   pieces.push_back(data.substr(copied));
 
+  if (!master.Intact()) {
+    WriteLog({"ERROR=Failed to read file [", merge, "]", kCrLf});
+    return kMergeFailed;
+  }
   CReplaceFile outputFile;
   if (!outputFile.Open(output)) {
     WriteLog({"ERROR=Failed to open file [", output, "]", kCrLf});
     return kOutputNotOpened;
   }
-  if (!outputFile.Replace(pieces.data(), pieces.size())) {
-    WriteLog({"ERROR=Failed to write file [", output, "]", kCrLf});
+  if (!outputFile.Replace(pieces.data(), pieces.size(), &master)) {
+    // A master that shrank meanwhile is what failed, not the output.
+    WriteLog({master.Intact() ? "ERROR=Failed to write file ["
+                              : "ERROR=Failed to read file [",
+              master.Intact() ? output : merge, "]", kCrLf});
     return kMergeFailed;
   }
   return kOutputWritten;
