@@ -31,11 +31,13 @@ for master in realistic one-line empty-lines near-misses nul-lines; do
   peak=0
   for _ in $(seq "$runs"); do
     rm -f out.cnt copy.cnt run.log
+    sync  # each timed command starts with nothing left to write back
     read -r t m < <(measure "$tool" -s -i 'C:\Help\Motor.hlp' \
       -a "$master.cnt" -f Drives -l run.log out.cnt)
     tool_times+=("$t")
     [ "$m" -gt "$peak" ] && peak=$m
     rm -f copy.cnt
+    sync
     read -r t _ < <(measure sh -c "cp $master.cnt copy.cnt && sync copy.cnt")
     cp_times+=("$t")
   done

@@ -80,4 +80,29 @@ TEST(FindLineContainingTest, StartsAtTheGivenLine) {
   EXPECT_EQ("x2\n", Found(data, 3, "", nullptr));
 }
 
+TEST(FindLineContainingTest, ManyNearMissesChangeNothing) {
+  // Enough near misses to make the search change its method half way.
+  std::string misses;
+  for (int i = 0; i < 2000; ++i) {
+    misses += i % 2 ? ":Bas\n" : ":Base\r\n";
+  }
+  struct Case {
+    std::string data;
+    std::string text;
+    std::string found;
+  };
+  const Case kCases[] = {
+      {misses + ":Base x\n" + misses, ":Base ", ":Base x\n"},
+      {misses + misses, ":Base ", "-"},
+      {misses + "\x83:Base y\n:Base z\n", ":Base ", ":Base z\n"},
+      {misses + "x:Index M=M.hlp\r\n", ":Index M=M.hlp\r\n",
+       "x:Index M=M.hlp\r\n"},
+  };
+  const LeadByteTable sjis = ShiftJis();
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.found);
+    EXPECT_EQ(c.found, Found(c.data, 0, c.text, &sjis));
+  }
+}
+
 }  // namespace
