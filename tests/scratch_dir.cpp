@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -41,16 +40,27 @@ std::string ScratchDir::Path(const std::string& name) const {
   return m_strPath + "/" + name;
 }
 
+// C stdio, which takes names in the ANSI code page as the program does.
 std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in),
-                     std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+      bytes.append(buffer, n);
+    }
+    std::fclose(in);
+  }
+  return bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << path;
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(nullptr, out) << path;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  ASSERT_EQ(0, std::fclose(out)) << path;
+  ASSERT_TRUE(written) << path;
 }
 
 bool FileExists(const std::string& path) {
