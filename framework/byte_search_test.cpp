@@ -1,30 +1,12 @@
 #include "framework/byte_search.h"
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "tests/lead_byte_tables.h"
+
 namespace {
-
-LeadByteTable MakeTable(std::initializer_list<std::pair<int, int>> ranges) {
-  LeadByteTable table{};
-  for (const auto& range : ranges) {
-    for (int b = range.first; b <= range.second; ++b) {
-      table[b] = true;
-    }
-  }
-  return table;
-}
-
-// The lead bytes of the double-byte ANSI code pages, as Windows reports them.
-const LeadByteTable kCp932 = MakeTable({{0x81, 0x9F}, {0xE0, 0xFC}});
-const LeadByteTable kCp936 = MakeTable({{0x81, 0xFE}});
-const LeadByteTable kCp949 = MakeTable({{0x81, 0xFE}});
-const LeadByteTable kCp950 = MakeTable({{0x81, 0xFE}});
-const LeadByteTable kCp1361 =
-    MakeTable({{0x84, 0xD3}, {0xD8, 0xDE}, {0xE0, 0xF9}});
 
 struct CodePage {
   const char* name;
@@ -32,8 +14,8 @@ struct CodePage {
 };
 
 const CodePage kCodePages[] = {
-    {"cp932", &kCp932}, {"cp936", &kCp936},   {"cp949", &kCp949},
-    {"cp950", &kCp950}, {"cp1361", &kCp1361},
+    {"cp932", &Cp932()}, {"cp936", &Cp936()},   {"cp949", &Cp949()},
+    {"cp950", &Cp950()}, {"cp1361", &Cp1361()},
 };
 
 // A two-byte character of every one of those code pages whose trail byte is
@@ -131,10 +113,10 @@ TEST(ByteSearchTest, TablesDifferWhereTheCodePagesDo) {
   // 0xA0 leads in the Chinese and Korean pages but stands alone in
   // Shift-JIS; 0xD5 leads in Korean but stands alone in Johab.
   const std::string s = "\xA0\\x";
-  EXPECT_EQ(1u, FindChar(s, '\\', &kCp932));
-  EXPECT_EQ(kNotFound, FindChar(s, '\\', &kCp936));
-  EXPECT_EQ(kNotFound, FindChar("\xD5\\", '\\', &kCp949));
-  EXPECT_EQ(1u, FindChar("\xD5\\", '\\', &kCp1361));
+  EXPECT_EQ(1u, FindChar(s, '\\', &Cp932()));
+  EXPECT_EQ(kNotFound, FindChar(s, '\\', &Cp936()));
+  EXPECT_EQ(kNotFound, FindChar("\xD5\\", '\\', &Cp949()));
+  EXPECT_EQ(1u, FindChar("\xD5\\", '\\', &Cp1361()));
 }
 
 }  // namespace

@@ -5,17 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/lead_byte_tables.h"
+
 namespace {
 
 using Args = std::vector<std::string>;
-
-LeadByteTable ShiftJis() {
-  LeadByteTable table{};
-  for (int b = 0x81; b <= 0xFC; ++b) {
-    table[b] = b <= 0x9F || b >= 0xE0;
-  }
-  return table;
-}
 
 struct Case {
   const char* commandLine;
@@ -24,7 +18,7 @@ struct Case {
 };
 
 void Check(const Case* cases, std::size_t count) {
-  const LeadByteTable sjis = ShiftJis();
+  const LeadByteTable& sjis = Cp932();
   for (std::size_t i = 0; i < count; ++i) {
     const Case& c = cases[i];
     SCOPED_TRACE(c.commandLine);

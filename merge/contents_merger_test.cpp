@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/lead_byte_tables.h"
 #include "tests/scratch_dir.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-LeadByteTable ShiftJis() {
-  LeadByteTable table{};
-  for (int b = 0x81; b <= 0xFC; ++b) {
-    table[b] = b <= 0x9F || b >= 0xE0;
-  }
-  return table;
-}
-
-const LeadByteTable kShiftJis = ShiftJis();
+const LeadByteTable& kShiftJis = Cp932();
 
 bool CreateDirectory(const std::string& path) {
   return std::filesystem::create_directory(path);

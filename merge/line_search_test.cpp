@@ -4,15 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tests/lead_byte_tables.h"
 
-LeadByteTable ShiftJis() {
-  LeadByteTable table{};
-  for (int b = 0x81; b <= 0xFC; ++b) {
-    table[b] = b <= 0x9F || b >= 0xE0;
-  }
-  return table;
-}
+namespace {
 
 // The line found, as text, or "-" when there is none.
 std::string Found(const std::string& data, std::size_t from,
@@ -63,7 +57,7 @@ TEST(FindLineContainingTest, FirstCompleteLineThatCounts) {
       {"\x83:Base \n", ":Base ", "\x83:Base \n", "-"},
       {"\x83\0:Base \n"s, ":Base ", "-", "-"},
   };
-  const LeadByteTable sjis = ShiftJis();
+  const LeadByteTable& sjis = Cp932();
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::PrintToString(c.data) + " / " +
                  testing::PrintToString(c.text));
@@ -98,7 +92,7 @@ TEST(FindLineContainingTest, ManyNearMissesChangeNothing) {
       {misses + "x:Index M=M.hlp\r\n", ":Index M=M.hlp\r\n",
        "x:Index M=M.hlp\r\n"},
   };
-  const LeadByteTable sjis = ShiftJis();
+  const LeadByteTable& sjis = Cp932();
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.found);
     EXPECT_EQ(c.found, Found(c.data, 0, c.text, &sjis));
