@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/file.h"
 
@@ -27,6 +28,10 @@ class CFileContent {
   // False once the file shrank under a mapping while it was in use; the
   // bytes past its new end then read as zeros and must not be trusted.
   bool Intact() const;
+  // Bytes [begin, end), where reading them is cheap: a mapped file's pages
+  // are slow to touch the first time, so they come through a small buffer
+  // that is reused and stays in the cache. Valid until the next call.
+  std::string_view Window(std::size_t begin, std::size_t end);
   // The open file behind a mapping, for copying its ranges; null otherwise.
   const CFile* MappedFile() const { return m_bMapped ? &m_file : nullptr; }
 
@@ -40,4 +45,5 @@ class CFileContent {
   std::size_t m_nSize = 0;
   bool m_bMapped = false;
   std::unique_ptr<char[]> m_buffer;
+  std::vector<char> m_window;
 };

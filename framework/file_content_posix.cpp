@@ -83,3 +83,23 @@ bool CFileContent::Intact() const {
   return !g_bShrunk && fstat(static_cast<int>(m_file.Handle()), &info) == 0 &&
          static_cast<std::uint64_t>(info.st_size) >= m_nSize;
 }
+
+std::string_view CFileContent::Window(std::size_t begin, std::size_t end) {
+  const std::string_view mapped = Bytes().substr(begin, end - begin);
+  if (!m_bMapped) {
+    return mapped;
+  }
+  m_window.resize(mapped.size());
+  std::size_t done = 0;
+  while (done < mapped.size()) {
+    const ssize_t n =
+        pread(static_cast<int>(m_file.Handle()), m_window.data() + done,
+              mapped.size() - done, static_cast<off_t>(begin + done));
+    if (n <= 0) {
+      // Shortened meanwhile, or unreadable: the mapping says what it can.
+      return mapped;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return {m_window.data(), m_window.size()};
+}

@@ -11,3 +11,7 @@ void CFileContent::Unmap() {}
 bool CFileContent::Intact() const {
   return true;
 }
+
+std::string_view CFileContent::Window(std::size_t begin, std::size_t end) {
+  return Bytes().substr(begin, end - begin);
+}

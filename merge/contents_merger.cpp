@@ -56,16 +56,70 @@ void CContentsMerger::WriteLog(std::initializer_list<std::string_view> entry) {
 int CContentsMerger::ContainsLine(const char* data, std::size_t length,
                                   std::string text) {
   const std::string_view buffer(data, length);
+  CLineScan scan(buffer, 0, text, m_pLeadBytes);
   int result = 0;
-  for (LineSpan line = FindLineContaining(buffer, 0, text, m_pLeadBytes);
-       line.Found();
-       line = FindLineContaining(buffer, line.end, text, m_pLeadBytes)) {
+  for (LineSpan line; scan.Next(length, &line, ByteWindow());) {
     result = 1;
-    WriteLog({"Found=", text, kCrLf});
-    WriteLog(
-        {"FoundInLine=", buffer.substr(line.begin, line.end - line.begin)});
+    LogFound(buffer, text, line);
   }
   return result;
+}
+
+void CContentsMerger::LogFound(std::string_view data, std::string_view text,
+                               const LineSpan& line) {
+  WriteLog({"Found=", text, kCrLf});
+  WriteLog({"FoundInLine=", data.substr(line.begin, line.end - line.begin)});
+}
+
+CContentsMerger::MasterFindings CContentsMerger::ScanMaster(
+    CFileContent& master, std::string_view indexLine,
+    std::string_view includeLine, std::string_view section) {
+  // The two presence checks and the two searches of the pass go through the
+  // master together, a block at a time, so that a large master is read from
+  // memory once instead of four times. The include line's rows must follow
+  // all of the index line's, so its holders wait; past a bound its check
+  // pauses and finishes on its own at the end.
+  constexpr std::size_t kBlock = 512 * 1024;
+  constexpr std::size_t kHeldBound = 4096;
+  const std::string_view data = master.Bytes();
+  // A match that begins in one block may end in the next.
+  const std::size_t overlap = std::max({indexLine.size(), includeLine.size(),
+                                        kBaseMarker.size(), section.size()});
+  CLineScan index(data, 0, indexLine, m_pLeadBytes);
+  CLineScan include(data, 0, includeLine, m_pLeadBytes);
+  CLineScan base(data, 0, kBaseMarker, m_pLeadBytes);
+  CLineScan sectionScan(data, 0, section, m_pLeadBytes);
+  MasterFindings findings;
+  std::vector<LineSpan> held;
+  LineSpan line;
+  for (std::size_t start = 0; start < data.size();) {
+    const std::size_t limit = std::min(data.size(), start + kBlock);
+    const ByteWindow window = {
+        start, master.Window(start, std::min(data.size(), limit + overlap))};
+    start = limit;
+    while (index.Next(limit, &line, window)) {
+      findings.indexPresent = true;
+      LogFound(data, indexLine, line);
+    }
+    while (held.size() < kHeldBound && include.Next(limit, &line, window)) {
+      held.push_back(line);
+    }
+    if (!findings.baseLine.Found()) {
+      base.Next(limit, &findings.baseLine, window);
+    }
+    if (!findings.sectionLine.Found()) {
+      sectionScan.Next(limit, &findings.sectionLine, window);
+    }
+  }
+  for (const LineSpan& holder : held) {
+    findings.includePresent = true;
+    LogFound(data, includeLine, holder);
+  }
+  while (include.Next(data.size(), &line, ByteWindow())) {
+    findings.includePresent = true;
+    LogFound(data, includeLine, line);
+  }
+  return findings;
 }
 
 int CContentsMerger::Merge(std::string output, std::string input,
@@ -127,17 +181,14 @@ int CContentsMerger::Splice(const std::string& output, const std::string& input,
       ":include " + module + ".cnt" + std::string(kCrLf);
   WriteLog({"AddLine2=", includeLine, kCrLf});
 
-  const bool indexDone = ContainsLine(data.data(), data.size(), indexLine);
-  const bool includeDone = ContainsLine(data.data(), data.size(), includeLine);
+  const MasterFindings found =
+      ScanMaster(master, indexLine, includeLine, section);
 
-  // Each line goes after the first master line that calls for it; when one
-  // line calls for both, the index line comes first.
-  const LineSpan baseLine =
-      indexDone ? LineSpan()
-                : FindLineContaining(data, 0, kBaseMarker, m_pLeadBytes);
+  // Each missing line goes after the first master line that calls for it;
+  // when one line calls for both, the index line comes first.
+  const LineSpan baseLine = found.indexPresent ? LineSpan() : found.baseLine;
   const LineSpan sectionLine =
-      includeDone ? LineSpan()
-                  : FindLineContaining(data, 0, section, m_pLeadBytes);
+      found.includePresent ? LineSpan() : found.sectionLine;
   struct Insertion {
     LineSpan after;
     std::string_view line;

@@ -8,6 +8,7 @@
 
 #include "framework/code_page.h"
 #include "framework/file.h"
+#include "merge/line_search.h"
 
 // Outcome of a merge, recorded for the caller only through the run log.
 enum MergeOutcome {
@@ -18,6 +19,8 @@ enum MergeOutcome {
   // out; the run log says which file.
   kMergeFailed = 3,
 };
+
+class CFileContent;
 
 // The module name of an input file name: from after its last "\" up to its
 // first ".", empty when the dot comes first.
@@ -47,6 +50,22 @@ class CContentsMerger {
   void WriteLog(std::initializer_list<std::string_view> entry);
 
  private:
+  // What one pass over the master finds: whether it holds each line, and
+  // the first line with ":Base " and with the section text.
+  struct MasterFindings {
+    bool indexPresent = false;
+    bool includePresent = false;
+    LineSpan baseLine;
+    LineSpan sectionLine;
+  };
+
+  // The presence checks, logged as ContainsLine logs them, and the searches
+  // of the insertion pass, in one pass over the master.
+  MasterFindings ScanMaster(CFileContent& master, std::string_view indexLine,
+                            std::string_view includeLine,
+                            std::string_view section);
+  void LogFound(std::string_view data, std::string_view text,
+                const LineSpan& line);
   // Everything of Merge after the log's header.
   int Splice(const std::string& output, const std::string& input,
              const std::string& merge, const std::string& section);

@@ -84,6 +84,60 @@ TEST(E2eTest, CorpusMastersMatchTheReading) {
   }
 }
 
+TEST(E2eTest, LargeMasterMatchesTheReading) {
+  // Megabytes of lines with the holders of both lines spread over them, more
+  // include holders than are kept waiting, a base line and a section far in.
+  std::string master = ":include Big.cnt\r\n";
+  for (int i = 0; i < 60000; ++i) {
+    master +=
+        "2 Topic " + std::to_string(i) + "=t" + std::to_string(i) + "\r\n";
+    if (i % 7 == 3) {
+      master += "x:include Big.cnt\r\n";
+    }
+    if (i % 9000 == 5) {
+      master += ":Index Big=Big.hlp\r\n";
+    }
+    if (i == 40000) {
+      master += ":Base Big.hlp\r\n1 Far Section\r\n";
+    }
+  }
+  ScratchDir dir;
+  WriteBytes(dir.Path("M.cnt"), master);
+  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", "Big.hlp", "-a", "M.cnt", "-f",
+                                  "Far Section", "-l", "run.log", "Out.cnt"}));
+  const ReferenceResult expected =
+      ReferenceMerge(master, "Big.hlp", "Far Section");
+  EXPECT_EQ(expected.output, ReadBytes(dir.Path("Out.cnt")));
+  EXPECT_EQ(LogHeader("Big.hlp", "Out.cnt", "M.cnt", "Far Section") +
+                expected.entries,
+            ReadBytes(dir.Path("run.log")));
+  // Nothing was missing, so nothing may have been inserted.
+  EXPECT_EQ(master, expected.output);
+}
+
+TEST(E2eTest, LargeMasterGetsBothLinesFarIn) {
+  std::string master;
+  for (int i = 0; i < 50000; ++i) {
+    master += "2 Topic " + std::to_string(i) + "=t" + std::to_string(i) + "\n";
+    if (i == 30000) {
+      master += "1 Far Section\n";
+    }
+    if (i == 45000) {
+      master += ":Base Big.hlp\n";
+    }
+  }
+  ScratchDir dir;
+  WriteBytes(dir.Path("M.cnt"), master);
+  ASSERT_EQ(0, RunTocsplice(dir, {"-s", "-i", "Big.hlp", "-a", "M.cnt", "-f",
+                                  "Far Section", "-l", "run.log", "Out.cnt"}));
+  const ReferenceResult expected =
+      ReferenceMerge(master, "Big.hlp", "Far Section");
+  EXPECT_EQ(expected.output, ReadBytes(dir.Path("Out.cnt")));
+  EXPECT_EQ(LogHeader("Big.hlp", "Out.cnt", "M.cnt", "Far Section") +
+                expected.entries,
+            ReadBytes(dir.Path("run.log")));
+}
+
 TEST(E2eTest, SecondRunOverItsOwnOutputInsertsNothing) {
   ScratchDir dir;
   CopyFixture("T42.cnt", dir, "T42.cnt");
