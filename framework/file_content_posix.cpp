@@ -48,8 +48,7 @@ bool CFileContent::Map() {
     return false;
   }
   const std::size_t size = static_cast<std::size_t>(info.st_size);
-  void* view =
-      mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
   if (view == MAP_FAILED) {
     return false;
   }
