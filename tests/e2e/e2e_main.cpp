@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,8 +16,22 @@ unsigned g_expectedCodePage = 0;
 
 }  // namespace
 
+// TOCSPLICE_TEST_WRAPPER runs the program under a checker such as valgrind:
+// its words go in front of the program's path.
 int RunTocsplice(const ScratchDir& dir, const std::vector<std::string>& args) {
-  return RunProgram(g_program, args, dir.path());
+  std::vector<std::string> words;
+  if (const char* wrapper = std::getenv("TOCSPLICE_TEST_WRAPPER")) {
+    std::istringstream in(wrapper);
+    for (std::string word; in >> word;) {
+      words.push_back(word);
+    }
+  }
+  if (words.empty()) {
+    return RunProgram(g_program, args, dir.path());
+  }
+  words.push_back(g_program);
+  words.insert(words.end(), args.begin(), args.end());
+  return RunProgram(words[0], {words.begin() + 1, words.end()}, dir.path());
 }
 
 void CopyFixture(const std::string& fixture, const ScratchDir& dir,
