@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev clang-format
+  clang libclang-rt-14-dev dpkg-dev man-db file unzip
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine64 xvfb xdotool imagemagick fonts-liberation
   valgrind time

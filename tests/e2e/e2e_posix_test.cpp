@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/e2e.h"
-#include "tests/e2e/reference_merge.h"
+#include "tests/reference_merge.h"
 #include "tests/e2e/run_program.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "framework/code_page.h"
 #include "tests/e2e/e2e.h"
-#include "tests/e2e/reference_merge.h"
+#include "tests/reference_merge.h"
 
 namespace {
 
