@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/e2e.h"
-#include "tests/reference_merge.h"
 #include "tests/e2e/run_program.h"
+#include "tests/reference_merge.h"
 
 namespace {
 
