@@ -6,7 +6,7 @@ packages=(
   clang libclang-rt-14-dev dpkg-dev man-db file unzip
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine64 xvfb xdotool imagemagick fonts-liberation
-  valgrind time
+  valgrind time python3
 )
 missing=()
 for p in "${packages[@]}"; do

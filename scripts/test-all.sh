@@ -44,6 +44,7 @@ echo "== windows, 32-bit (built and packed only: it cannot run here)"
 cmake --preset win32
 cmake --build build-win32
 file build-win32/tocsplice.exe | grep -q 'PE32 executable (GUI) Intel 80386'
+scripts/check-resources.sh build-win32/tocsplice.exe
 (cd build-win32 && rm -f ./*.zip && cpack)
 ls build-win32/tocsplice-*.zip
 
