@@ -9,4 +9,6 @@ class CTocspliceApp : public CWinApp {
   ~CTocspliceApp() override = default;
 
   bool Start() override;
+  // Its command map: the help command goes to the framework's help.
+  bool OnCmdMsg(unsigned id) override;
 };

@@ -4,6 +4,7 @@
 #include "framework/win_app.h"
 
 int main(int argc, char** argv) {
-  return CWinApp::Run(std::vector<std::string>(argv + 1, argv + argc),
+  return CWinApp::Run(argc > 0 ? argv[0] : "tocsplice",
+                      std::vector<std::string>(argv + (argc > 0), argv + argc),
                       SlashSwitches::kKnownWordsOnly);
 }

@@ -9,9 +9,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // a system message box.
   const UINT mode = SetErrorMode(0);
   SetErrorMode(mode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  char path[MAX_PATH * 2] = "";
+  GetModuleFileNameA(nullptr, path, sizeof path);
   // The C run-time's own split differs between versions on "" inside
   // quotes, so the raw command line is split here, after the code page is
   // known.
-  return CWinApp::Run(SplitCommandLine(GetCommandLineA(), SystemLeadBytes()),
+  return CWinApp::Run(path,
+                      SplitCommandLine(GetCommandLineA(), SystemLeadBytes()),
                       SlashSwitches::kAlways);
 }

@@ -24,4 +24,3 @@
 #define TEXT_ABOUT_MENU "&About Tocsplice..."
 #define TEXT_OK "OK"
 #define TEXT_CANCEL "Cancel"
-#define TEXT_HELP_FAILED "Failed to launch help."
