@@ -20,7 +20,7 @@
   "string [section name] \n"                                            \
   "and writes the result to file [output filename"
 #define TEXT_ABOUT_VERSION "Tocsplice Version 1.0"
-#define TEXT_ABOUT_LINE2 "Hooks a help module into a master contents file"
+#define TEXT_ABOUT_LINE2 "Help contents merge tool"
 #define TEXT_ABOUT_MENU "&About Tocsplice..."
 #define TEXT_OK "OK"
 #define TEXT_CANCEL "Cancel"

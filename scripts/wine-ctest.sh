@@ -29,4 +29,10 @@ export DISPLAY=":$(cat "$root/display")"
 # A persistent server started outside ctest, so no test waits for it.
 "$server" -p
 "$wine" wineboot >/dev/null 2>&1 </dev/null
-(cd "$build" && ctest --output-on-failure --no-tests=error --timeout 60)
+status=0
+(cd "$build" && ctest --output-on-failure --no-tests=error --timeout 60) || status=$?
+# The dialog tests save what the screen showed; kept as PNG in the build tree.
+for shot in "$build"/tests/*.bmp; do
+  [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+done
+exit $status
