@@ -13,6 +13,26 @@
 
 namespace {
 
+struct Search {
+  DWORD pid;
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  Search* s = reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char text[256] = "";
+  GetWindowTextA(window, text, sizeof text);
+  if (pid == s->pid && IsWindowVisible(window) &&
+      std::string(text) == s->caption) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // The program under test, started without -s in a scratch directory; ended
 // on every way out of a test.
 class UsageProcess {
@@ -37,26 +57,8 @@ class UsageProcess {
   // The process's visible top-level dialog with this caption, waited for.
   HWND FindDialog(const char* caption, int milliseconds = 10000) const {
     for (int waited = 0; waited <= milliseconds; waited += 20) {
-      struct Search {
-        DWORD pid;
-        const char* caption;
-        HWND found;
-      } search = {m_process.dwProcessId, caption, nullptr};
-      EnumWindows(
-          [](HWND window, LPARAM param) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            char text[256] = "";
-            GetWindowTextA(window, text, sizeof text);
-            if (pid == s->pid && IsWindowVisible(window) &&
-                std::string(text) == s->caption) {
-              s->found = window;
-              return FALSE;
-            }
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(&search));
+      Search search = {m_process.dwProcessId, caption, nullptr};
+      EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
       if (search.found) {
         return search.found;
       }
