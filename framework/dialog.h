@@ -78,7 +78,8 @@ class CDialog {
   friend struct CDialogAccess;
 
   unsigned m_nTemplateId;
-  CDialog* m_pParent;
+  // The owner window; a terminal has no owners.
+  [[maybe_unused]] CDialog* m_pParent;
   std::intptr_t m_hWnd = 0;
   bool m_bDefault = false;
   CMenu m_systemMenu;
