@@ -75,6 +75,9 @@ class CDialog {
   void SetIcon(std::intptr_t icon, bool big);
 
  private:
+  // Whether F1 came without Shift, Ctrl or Alt.
+  static bool HelpKeyAlone();
+
   friend struct CDialogAccess;
 
   unsigned m_nTemplateId;

@@ -87,11 +87,6 @@ bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
   return true;
 }
 
-CDialog::CDialog(unsigned templateId, CDialog* parent)
-    : m_nTemplateId(templateId), m_pParent(parent) {}
-
-CDialog::~CDialog() = default;
-
 std::intptr_t CDialog::DoModal() {
   const CDialogDescription* description = FindDialogDescription(m_nTemplateId);
   if (!description) {
@@ -145,47 +140,8 @@ void CDialog::EndDialog(int result) {
   m_bEnded = true;
 }
 
-bool CDialog::HandleInitDialog() {
-  DoDataExchange(false);
+bool CDialog::HelpKeyAlone() {
   return true;
-}
-
-void CDialog::DoDataExchange(bool) {}
-
-void CDialog::OnOK() {
-  DoDataExchange(true);
-  EndDialog(kIdOk);
-}
-
-void CDialog::OnCancel() {
-  EndDialog(kIdCancel);
-}
-
-bool CDialog::HandleMessage(unsigned message, std::uintptr_t wParam,
-                            std::intptr_t, std::intptr_t* result) {
-  switch (message) {
-  case kWmInitDialog:
-    *result = HandleInitDialog();
-    return true;
-  case kWmCommand:
-    if ((wParam & 0xFFFF) == static_cast<unsigned>(kIdOk)) {
-      OnOK();
-      return true;
-    }
-    if ((wParam & 0xFFFF) == static_cast<unsigned>(kIdCancel)) {
-      OnCancel();
-      return true;
-    }
-    return false;
-  case kWmHelp:
-    if (CWinApp::GetApp()) {
-      CWinApp::GetApp()->OnCmdMsg(kIdHelp);
-    }
-    *result = 1;
-    return true;
-  default:
-    return false;
-  }
 }
 
 CMenu* CDialog::GetSystemMenu() {

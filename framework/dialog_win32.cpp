@@ -104,11 +104,6 @@ unsigned DialogTemplateOf(HWND window) {
   return dialog ? dialog->TemplateId() : 0;
 }
 
-CDialog::CDialog(unsigned templateId, CDialog* parent)
-    : m_nTemplateId(templateId), m_pParent(parent) {}
-
-CDialog::~CDialog() = default;
-
 std::intptr_t CDialog::DoModal() {
   // Without a parent, the main window owns the dialog, as in the class
   // library; the main window itself has none.
@@ -127,49 +122,9 @@ void CDialog::EndDialog(int result) {
   ::EndDialog(AsWindow(m_hWnd), result);
 }
 
-bool CDialog::HandleInitDialog() {
-  DoDataExchange(false);
-  return true;
-}
-
-void CDialog::DoDataExchange(bool) {}
-
-void CDialog::OnOK() {
-  DoDataExchange(true);
-  EndDialog(kIdOk);
-}
-
-void CDialog::OnCancel() {
-  EndDialog(kIdCancel);
-}
-
-bool CDialog::HandleMessage(unsigned message, std::uintptr_t wParam,
-                            std::intptr_t, std::intptr_t* result) {
-  switch (message) {
-  case WM_INITDIALOG:
-    *result = HandleInitDialog();
-    return true;
-  case WM_COMMAND:
-    if (LOWORD(wParam) == IDOK) {
-      OnOK();
-      return true;
-    }
-    if (LOWORD(wParam) == IDCANCEL) {
-      OnCancel();
-      return true;
-    }
-    return false;
-  case WM_HELP:
-    // F1 alone becomes the help command of the application.
-    if (GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 &&
-        GetKeyState(VK_MENU) >= 0 && CWinApp::GetApp()) {
-      CWinApp::GetApp()->OnCmdMsg(kIdHelp);
-    }
-    *result = TRUE;
-    return true;
-  default:
-    return false;
-  }
+bool CDialog::HelpKeyAlone() {
+  return GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 &&
+         GetKeyState(VK_MENU) >= 0;
 }
 
 bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
