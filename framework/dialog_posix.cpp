@@ -48,7 +48,6 @@ void Draw(CTerminal& terminal, const CDialogDescription& description,
           const std::vector<CMenuEntry>& menu) {
   std::string screen = "\n== " + description.caption + " ==\n";
   std::string buttons;
-  int defaultId = 0;
   for (const CDialogText& control : description.controls) {
     if (control.id < 0) {
       screen += control.text + "\n";
@@ -56,7 +55,6 @@ void Draw(CTerminal& terminal, const CDialogDescription& description,
     }
     buttons += (control.isDefault ? "[> " : "[ ") + control.text +
                (control.isDefault ? " <] " : " ] ");
-    defaultId = control.isDefault ? control.id : defaultId;
   }
   screen += buttons + "\n";
   std::string keys = "Enter: OK";

@@ -1,7 +1,6 @@
 #include "merge/contents_merger.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <new>
 #include <vector>
 

@@ -103,14 +103,18 @@ static int FailWith(void) {
 
 #define REAL(name, type) ((type)dlsym(RTLD_NEXT, name))
 
+static int Open(const char* name, const char* path, int flags, mode_t mode) {
+  if (Fault(kOpen, PathMatches(path)))
+    return FailWith();
+  return REAL(name, int (*)(const char*, int, ...))(path, flags, mode);
+}
+
 int open(const char* path, int flags, ...) {
   va_list ap;
   va_start(ap, flags);
   const mode_t mode = va_arg(ap, mode_t);
   va_end(ap);
-  if (Fault(kOpen, PathMatches(path)))
-    return FailWith();
-  return REAL("open", int (*)(const char*, int, ...))(path, flags, mode);
+  return Open("open", path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
@@ -118,9 +122,7 @@ int open64(const char* path, int flags, ...) {
   va_start(ap, flags);
   const mode_t mode = va_arg(ap, mode_t);
   va_end(ap);
-  if (Fault(kOpen, PathMatches(path)))
-    return FailWith();
-  return REAL("open64", int (*)(const char*, int, ...))(path, flags, mode);
+  return Open("open64", path, flags, mode);
 }
 
 ssize_t read(int fd, void* buf, size_t count) {
